@@ -4,6 +4,9 @@
 // shared reading and writing and never locked, since the suite's programs
 // work on the same files at the same time.
 //
+// A file without any write permission bit counts as carrying the DOS
+// read-only attribute: opening it for writing, or deleting it, gives 5.
+//
 // Record-style access goes through readAt/writeAt, positioned transfers that
 // leave the sequential position alone. read/write work at that position.
 

@@ -28,6 +28,14 @@ int openFailureCode(int error, const std::filesystem::path& path) {
   return dosCodeFromErrno(error);
 }
 
+// DOS marks a file read-only with an attribute that even an administrator's
+// writes respect. Here a regular file without any write permission bit plays
+// that part, so the suite behaves the same whoever runs it.
+bool hasReadOnlyAttribute(const std::filesystem::path& path) {
+  struct stat st {};
+  return ::stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode) && (st.st_mode & 0222) == 0;
+}
+
 }  // namespace
 
 DosFile::~DosFile() {
@@ -61,6 +69,7 @@ int DosFile::open(std::string_view dosPath, FileMode mode) {
     case FileMode::CreateReadWrite: flags |= O_RDWR | O_CREAT | O_TRUNC; break;
     case FileMode::Append: flags |= O_WRONLY; break;
   }
+  if (mode != FileMode::ReadOnly && hasReadOnlyAttribute(path)) return DosCode::kAccessDenied;
   const int fd = ::open(path.c_str(), flags, 0666);
   if (fd < 0) return openFailureCode(errno, path);
   struct stat st {};
@@ -160,7 +169,7 @@ int DosFile::truncate(std::uint64_t length) {
 int deleteFile(std::string_view dosPath) {
   const auto path = hostPath(dosPath);
   std::error_code ec;
-  if (std::filesystem::is_directory(path, ec)) return DosCode::kAccessDenied;
+  if (std::filesystem::is_directory(path, ec) || hasReadOnlyAttribute(path)) return DosCode::kAccessDenied;
   return ::unlink(path.c_str()) == 0 ? DosCode::kOk : openFailureCode(errno, path);
 }
 

@@ -1,7 +1,6 @@
 #include "platform/dos_file.h"
 
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <filesystem>
 
@@ -17,8 +16,6 @@ namespace {
 namespace fs = std::filesystem;
 using DosFileTest = testing::TempDriveTest;
 
-bool runningAsRoot() { return ::geteuid() == 0; }
-
 TEST_F(DosFileTest, OpenFailuresGiveDosCodes) {
   drive.makeFolder("C:\\DATA");
   DosFile f;
@@ -33,13 +30,15 @@ TEST_F(DosFileTest, OpenFailuresGiveDosCodes) {
   EXPECT_EQ(f.writeAt(0, b, 4), DosCode::kFileNotOpen);
 }
 
-TEST_F(DosFileTest, ReadOnlyFileRefusesWriting) {
-  if (runningAsRoot()) GTEST_SKIP() << "root ignores file permissions";
+TEST_F(DosFileTest, ReadOnlyFileRefusesWritingEvenToRoot) {
   drive.writeFile("C:\\RO.DAT", "abc");
-  fs::permissions(hostPath("C:\\RO.DAT"), fs::perms::owner_read);
+  fs::permissions(hostPath("C:\\RO.DAT"), fs::perms::owner_read | fs::perms::group_read);
   DosFile f;
-  EXPECT_EQ(f.open("C:\\RO.DAT", FileMode::ReadWrite), DosCode::kAccessDenied);
+  for (FileMode mode : {FileMode::ReadWrite, FileMode::Append, FileMode::CreateReadWrite})
+    EXPECT_EQ(f.open("C:\\RO.DAT", mode), DosCode::kAccessDenied);
+  EXPECT_EQ(deleteFile("C:\\RO.DAT"), DosCode::kAccessDenied);
   EXPECT_EQ(f.open("C:\\RO.DAT", FileMode::ReadOnly), DosCode::kOk);
+  EXPECT_EQ(drive.readFile("C:\\RO.DAT"), "abc");
 }
 
 TEST_F(DosFileTest, PositionedTransfersAndShortReads) {
