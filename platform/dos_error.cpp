@@ -33,6 +33,28 @@ int dosCodeFromErrno(int error) {
   }
 }
 
+int dosCodeFromWin32Error(unsigned long error) {
+  // Numbers from the Windows error table, written out so that this file
+  // needs no Windows header.
+  switch (error) {
+    case 0: return DosCode::kOk;
+    case 33:    // ERROR_LOCK_VIOLATION
+      return DosCode::kSharingViolation;
+    case 39:    // ERROR_HANDLE_DISK_FULL
+      return DosCode::kDiskFull;
+    case 123:   // ERROR_INVALID_NAME: a name the file system cannot hold
+    case 161:   // ERROR_BAD_PATHNAME
+      return DosCode::kPathNotFound;
+    case 183:   // ERROR_ALREADY_EXISTS
+      return DosCode::kFileExists;
+    case 267:   // ERROR_DIRECTORY: a folder where a file was expected
+      return DosCode::kAccessDenied;
+    default:
+      // DOS codes are 16-bit; anything that does not fit is a device fault.
+      return error <= 32767 ? static_cast<int>(error) : DosCode::kDeviceFault;
+  }
+}
+
 std::string dosErrorCause(int code) {
   switch (code) {
     case DosCode::kOk: return "bez chyby";

@@ -28,6 +28,12 @@ inline constexpr int kDeviceFault = 31;
 // Maps a host errno value to its DOS-style code (kDeviceFault for the rest).
 int dosCodeFromErrno(int error);
 
+// Maps a Windows error (GetLastError) to its DOS-style code. Windows kept
+// the DOS numbers, so a code passes through unless it is one of the newer
+// aliases of a DOS code (183 already exists is 80, 39 disk full is 112, ...).
+// Available on every host so that the table can be tested anywhere.
+int dosCodeFromWin32Error(unsigned long error);
+
 // The cause, in Slovak, as a user of the suite reads it ("Súbor sa nenašiel").
 // UTF-8; the forms layer converts it for display.
 std::string dosErrorCause(int code);

@@ -13,6 +13,7 @@ namespace fs = std::filesystem;
 
 namespace {
 
+#ifndef _WIN32
 char asciiLower(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
 
 bool equalsIgnoringCase(std::string_view a, std::string_view b) {
@@ -41,6 +42,7 @@ fs::path resolveComponent(const fs::path& folder, const std::string& name) {
   }
   return exact;
 }
+#endif
 
 }  // namespace
 

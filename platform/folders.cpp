@@ -14,8 +14,13 @@ namespace {
 
 int codeOf(const std::error_code& ec) {
   if (!ec) return DosCode::kOk;
-  if (ec.category() == std::generic_category() || ec.category() == std::system_category())
-    return dosCodeFromErrno(ec.value());
+  if (ec.category() == std::generic_category()) return dosCodeFromErrno(ec.value());
+#ifdef _WIN32
+  // The Windows library reports GetLastError values in the system category.
+  if (ec.category() == std::system_category()) return dosCodeFromWin32Error(static_cast<unsigned long>(ec.value()));
+#else
+  if (ec.category() == std::system_category()) return dosCodeFromErrno(ec.value());
+#endif
   return DosCode::kDeviceFault;
 }
 

@@ -129,5 +129,14 @@ TEST(DosErrorTest, HostErrorsMapThroughOneTable) {
   for (const auto& c : cases) EXPECT_EQ(dosCodeFromErrno(c.error), c.code) << c.error;
 }
 
+TEST(DosErrorTest, WindowsErrorsKeepTheirDosNumbersAndFoldAliases) {
+  const struct {
+    unsigned long error;
+    int code;
+  } cases[] = {{0, 0},     {2, 2},    {3, 3},   {5, 5},     {32, 32},  {33, 32},
+               {39, 112},  {112, 112}, {123, 3}, {183, 80}, {267, 5},  {0xC0000005UL, 31}};
+  for (const auto& c : cases) EXPECT_EQ(dosCodeFromWin32Error(c.error), c.code) << c.error;
+}
+
 }  // namespace
 }  // namespace vortena
