@@ -25,3 +25,11 @@ void ConsoleNotice(int code, std::string_view message);
 void AccessNotice(std::string_view path);
 
 }  // namespace vortena::catalog
+
+#include <string>
+
+namespace vortena::catalog {
+struct LocalTime;
+// The journal line for a moment and a message, line end included.
+std::string formatJournalLine(const LocalTime& time, std::string_view message);
+}  // namespace vortena::catalog

@@ -46,6 +46,9 @@ class PageBuffer {
   void ReleasePage(int slot);
   // Writes the index's changed pages and empties its slots.
   void FlushIndex(KeyIndex& index);
+  // Empties the index's slots without writing them: for a handle that is
+  // created or opened again, or destroyed, while pages of it are held.
+  void DropIndex(const KeyIndex& index);
   // The page as it is now (slot or file) without changing any slot; for
   // checks that must not alter when pages reach the disk.
   void PeekPage(KeyIndex& index, int n, IndexPage& page);
@@ -61,6 +64,7 @@ class PageBuffer {
 
   std::array<PageSlot, kPageSlots> m_slots{};
   std::array<int, kPageSlots> m_lruOrder{};
+  std::array<std::uint8_t, kMaxIndexRecordLength> m_transfer{};  // a page in file form
 };
 
 }  // namespace vortena::catalog
