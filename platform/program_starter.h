@@ -13,6 +13,20 @@
 //  3. A Windows .EXE: run with wine, when wine is installed.
 //  4. C:\DOVODO\ZORAK.EXE when the drive has no such file: the zorak
 //     program installed beside the running program.
+// PROGRAM ends at the first space; ARGS are split on spaces (runs of spaces
+// give no empty arguments). Argument bytes are passed unchanged.
+//
+// The show mode reaches the program as the environment variable
+// VORTENA_SHOW_MODE = hidden | normal | maximized (every rule), and also:
+// DOSBox gets -fullscreen when maximized; wine runs the program through
+// "start /unix" with /min when hidden and /max when maximized. On Windows
+// the mode is the window state of CreateProcess.
+//
+// Ended programs are reaped: StartedProgram::hasEnded does it without
+// waiting, and a StartedProgram dropped while its program runs hands the
+// process to a process-wide list that reapDroppedPrograms() clears of ended
+// ones. Every start and the starter's destructor call it, so no ended
+// program stays a zombie for longer than the next start.
 
 #include <filesystem>
 #include <memory>
@@ -62,10 +76,14 @@ class ProgramStarter {
 class HostProgramStarter final : public ProgramStarter {
  public:
   explicit HostProgramStarter(StarterSetup setup) : m_setup(std::move(setup)) {}
+  ~HostProgramStarter() override;
   std::unique_ptr<StartedProgram> start(const std::string& commandLine, ShowMode mode) override;
 
  private:
   StarterSetup m_setup;
 };
+
+// Reaps, without waiting, the dropped programs that have ended.
+void reapDroppedPrograms();
 
 }  // namespace vortena
