@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QDialog>
 #include <QKeyEvent>
+#include <QFontMetrics>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
@@ -29,7 +30,13 @@ QLabel* makeLabel(QWidget* parent, const char* name, const QString& text, QRect 
   label->setGeometry(place);
   QFont font(QStringLiteral("Sans Serif"));
   font.setStyleHint(QFont::SansSerif);
-  font.setPixelSize(fontHeight);
+  // The height is the character cell's, as the window was designed: take the
+  // largest face whose line height still fits it, so the texts fit their
+  // labels as they did there.
+  int pixels = fontHeight;
+  do {
+    font.setPixelSize(pixels);
+  } while (QFontMetrics(font).height() > fontHeight && --pixels > 6);
   label->setFont(font);
   QPalette palette = label->palette();
   palette.setColor(QPalette::WindowText, Qt::black);
