@@ -43,34 +43,34 @@ std::string parameterPath(int number) {
 }
 
 void readParameter(int number) {
-  const ParameterSpec& spec = parameterSpec(number);
+  const ParameterLayout& layout = parameterLayout(number);
   ParameterStore& store = parameterStore();
   // P8's text lives only until its conversion.
-  std::string p8Text(spec.lines[0].initial);
+  std::string p8Text(layout.lines[0].initial);
   if (number == 8) store.setQuantityDecimals(2);
-  for (int line = 0; line < spec.lineCount; ++line)
-    if (number != 8) store.setValue(number, spec.lines[static_cast<std::size_t>(line)].initial, line);
+  for (int line = 0; line < layout.lineCount; ++line)
+    if (number != 8) store.setValue(number, layout.lines[static_cast<std::size_t>(line)].initial, line);
 
   const std::string path = parameterPath(number);
   TextReader reader;
   check(reader.open(path), "Chyba pri reset parametra P", number);
-  for (int line = 0; line < spec.lineCount; ++line) {
+  for (int line = 0; line < layout.lineCount; ++line) {
     std::string value;
-    const std::size_t maxLength = spec.lines[static_cast<std::size_t>(line)].maxLength;
+    const std::size_t maxLength = layout.lines[static_cast<std::size_t>(line)].maxLength;
     check(reader.readLine(value, maxLength), "Chyba pri nacitani parametra P", number);
     if (number == 8)
       p8Text = value;
     else
-      store.setValue(number, padded(value, maxLength, spec.padding), line);
+      store.setValue(number, padded(value, maxLength, layout.padding), line);
   }
   check(reader.close(), "Chyba pri zatvarani parametra P", number);
   if (number == 8) convertQuantityDecimals(p8Text);
 }
 
 void saveParameter(int number) {
-  const ParameterSpec& spec = parameterSpec(number);
+  const ParameterLayout& layout = parameterLayout(number);
   ParameterStore& store = parameterStore();
-  const std::size_t maxLength = spec.lines[0].maxLength;
+  const std::size_t maxLength = layout.lines[0].maxLength;
   store.setValue(number, PadRightSpaces(store.value(number), maxLength));
 
   const std::string path = parameterPath(number);

@@ -13,16 +13,16 @@ void ParameterStore::reset() {
 }
 const std::string& ParameterStore::value(int number, int line) const {
   assert(number >= kFirstParameter && number <= kLastParameter);
-  assert(line >= 0 && line < parameterSpec(number).lineCount);
+  assert(line >= 0 && line < parameterLayout(number).lineCount);
   return m_values[static_cast<std::size_t>(number)][static_cast<std::size_t>(line)];
 }
 
 void ParameterStore::setValue(int number, std::string_view text, int line) {
   assert(number >= kFirstParameter && number <= kLastParameter);
-  const ParameterSpec& spec = parameterSpec(number);
-  assert(line >= 0 && line < spec.lineCount);
+  const ParameterLayout& layout = parameterLayout(number);
+  assert(line >= 0 && line < layout.lineCount);
   m_values[static_cast<std::size_t>(number)][static_cast<std::size_t>(line)] =
-      CutText(text, spec.lines[static_cast<std::size_t>(line)].maxLength);
+      CutText(text, layout.lines[static_cast<std::size_t>(line)].maxLength);
 }
 
 ParameterStore& parameterStore() {

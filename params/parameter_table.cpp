@@ -6,13 +6,13 @@ namespace vortena {
 
 namespace {
 
-constexpr ParameterSpec one(int number, std::size_t maxLength, std::string_view initial,
+constexpr ParameterLayout one(int number, std::size_t maxLength, std::string_view initial,
                             Padding padding = Padding::None) {
-  return ParameterSpec{number, padding, 1, {ParameterLine{maxLength, initial}}};
+  return ParameterLayout{number, padding, 1, {ParameterLine{maxLength, initial}}};
 }
 
 // Index = number - kFirstParameter.
-constexpr std::array<ParameterSpec, kLastParameter - kFirstParameter + 1> kTable = {
+constexpr std::array<ParameterLayout, kLastParameter - kFirstParameter + 1> kTable = {
     one(5, 2, "00"),
     one(6, 30, "DOVODO\\DATA"),
     one(7, 30, "BASE\\DATA"),
@@ -34,8 +34,8 @@ constexpr std::array<ParameterSpec, kLastParameter - kFirstParameter + 1> kTable
     one(23, 1, "1"),
     one(24, 1, "N"),
     one(25, 1, "N"),
-    ParameterSpec{26, Padding::Right, 2, {ParameterLine{25, ""}, ParameterLine{30, ""}}},
-    ParameterSpec{27, Padding::None, 4,
+    ParameterLayout{26, Padding::Right, 2, {ParameterLine{25, ""}, ParameterLine{30, ""}}},
+    ParameterLayout{27, Padding::None, 4,
                   {ParameterLine{1, "N"}, ParameterLine{50, ""}, ParameterLine{50, ""}, ParameterLine{50, ""}}},
     one(28, 1, "A"),
     one(29, 1, "A"),
@@ -54,10 +54,10 @@ constexpr std::array<ParameterSpec, kLastParameter - kFirstParameter + 1> kTable
 
 constexpr bool tableIsConsistent() {
   for (std::size_t i = 0; i < kTable.size(); ++i) {
-    const ParameterSpec& spec = kTable[i];
-    if (spec.number != static_cast<int>(i) + kFirstParameter) return false;
-    for (int line = 0; line < spec.lineCount; ++line)
-      if (spec.lines[line].initial.size() > spec.lines[line].maxLength) return false;
+    const ParameterLayout& layout = kTable[i];
+    if (layout.number != static_cast<int>(i) + kFirstParameter) return false;
+    for (int line = 0; line < layout.lineCount; ++line)
+      if (layout.lines[line].initial.size() > layout.lines[line].maxLength) return false;
   }
   return true;
 }
@@ -65,7 +65,7 @@ static_assert(tableIsConsistent(), "parameter table out of order or an initial v
 
 }  // namespace
 
-const ParameterSpec& parameterSpec(int number) {
+const ParameterLayout& parameterLayout(int number) {
   assert(number >= kFirstParameter && number <= kLastParameter);
   return kTable[static_cast<std::size_t>(number - kFirstParameter)];
 }

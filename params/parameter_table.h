@@ -20,7 +20,7 @@ struct ParameterLine {
   std::string_view initial;
 };
 
-struct ParameterSpec {
+struct ParameterLayout {
   int number = 0;
   Padding padding = Padding::None;
   int lineCount = 1;  // values held: 2 for P26, 4 for P27, 1 for the rest
@@ -31,7 +31,7 @@ inline constexpr int kFirstParameter = 5;
 inline constexpr int kLastParameter = 40;
 inline constexpr int kMaxParameterLines = 4;
 
-// The spec of parameter n (kFirstParameter..kLastParameter).
-const ParameterSpec& parameterSpec(int number);
+// The layout of parameter n (kFirstParameter..kLastParameter).
+const ParameterLayout& parameterLayout(int number);
 
 }  // namespace vortena

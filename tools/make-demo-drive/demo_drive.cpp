@@ -64,11 +64,11 @@ int makeFolders(std::string& failedPath) {
 // as read, trailing spaces and all.
 int writeParameterFiles(std::string& failedPath) {
   for (int n = kFirstParameter; n <= kLastParameter; ++n) {
-    const ParameterSpec& spec = parameterSpec(n);
+    const ParameterLayout& layout = parameterLayout(n);
     std::vector<std::string> lines;
-    for (int i = 0; i < spec.lineCount; ++i) {
-      const ParameterLine& line = spec.lines[static_cast<std::size_t>(i)];
-      switch (spec.padding) {
+    for (int i = 0; i < layout.lineCount; ++i) {
+      const ParameterLine& line = layout.lines[static_cast<std::size_t>(i)];
+      switch (layout.padding) {
         case Padding::None: lines.emplace_back(line.initial); break;
         case Padding::Left: lines.push_back(PadLeftSpaces(line.initial, line.maxLength)); break;
         case Padding::Right: lines.push_back(PadRightSpaces(line.initial, line.maxLength)); break;
