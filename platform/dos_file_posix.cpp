@@ -104,12 +104,6 @@ int DosFile::readSomeAt(std::uint64_t offset, void* buffer, std::size_t length, 
   return DosCode::kOk;
 }
 
-int DosFile::readAt(std::uint64_t offset, void* buffer, std::size_t length) {
-  std::size_t got = 0;
-  if (const int code = readSomeAt(offset, buffer, length, got)) return code;
-  return got == length ? DosCode::kOk : DosCode::kReadPastEnd;
-}
-
 int DosFile::writeAt(std::uint64_t offset, const void* buffer, std::size_t length) {
   if (!isOpen()) return DosCode::kFileNotOpen;
   const auto* in = static_cast<const char*>(buffer);
@@ -126,30 +120,6 @@ int DosFile::writeAt(std::uint64_t offset, const void* buffer, std::size_t lengt
     done += static_cast<std::size_t>(n);
   }
   return DosCode::kOk;
-}
-
-int DosFile::seek(std::uint64_t offset) {
-  if (!isOpen()) return DosCode::kFileNotOpen;
-  m_position = offset;
-  return DosCode::kOk;
-}
-
-int DosFile::readSome(void* buffer, std::size_t length, std::size_t& got) {
-  const int code = readSomeAt(m_position, buffer, length, got);
-  m_position += got;
-  return code;
-}
-
-int DosFile::read(void* buffer, std::size_t length) {
-  std::size_t got = 0;
-  if (const int code = readSome(buffer, length, got)) return code;
-  return got == length ? DosCode::kOk : DosCode::kReadPastEnd;
-}
-
-int DosFile::write(const void* buffer, std::size_t length) {
-  const int code = writeAt(m_position, buffer, length);
-  if (code == DosCode::kOk) m_position += length;
-  return code;
 }
 
 int DosFile::size(std::uint64_t& bytes) const {
