@@ -112,7 +112,7 @@ std::optional<LaunchPlan> dosboxPlan(const fs::path& pifFile, ShowMode mode, con
     plan.arguments.emplace_back("-c");
     plan.arguments.push_back(std::move(text));
   };
-  command("mount c \"" + driveRoot('C').string() + "\"");
+  command("mount c \"" + fs::absolute(driveRoot('C')).string() + "\"");
   command("c:");
   std::string_view folder = pif->folder;
   if (folder.size() >= 2 && folder[1] == ':' && asciiUpper(folder[0]) == 'C') folder.remove_prefix(2);

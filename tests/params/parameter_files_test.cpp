@@ -150,6 +150,18 @@ TEST_F(ParameterFilesTest, ParameterFolderThatDoesNotExistStopsWithCode3) {
   EXPECT_EQ(ui.events.at(1), "box:  3 Chyba pri reset parametra P5");
 }
 
+// Whatever bytes P6 holds, the readers stop with a code instead of crashing.
+TEST_F(ParameterFilesTest, BinaryParameterFolderStopsCleanly) {
+  for (const char* bytes : {"00 FF", "44 4F 00 58", "1A 0D", "7C 3F 2A"}) {
+    SCOPED_TRACE(bytes);
+    drive.writeFile(file(6), hexBytes(bytes) + "\r\n");
+    ui.events.clear();
+    EXPECT_GT(run(LoadParameters), 0);
+    ASSERT_EQ(ui.events.size(), 3u);
+    EXPECT_EQ(ui.events[1].substr(ui.events[1].size() - 28), "Chyba pri reset parametra P5");
+  }
+}
+
 TEST_F(ParameterFilesTest, FolderInPlaceOfTheFileStops) {
   readFolders();
   fs::remove(hostPath(file(9)));
