@@ -31,12 +31,16 @@ QLabel* makeLabel(QWidget* parent, const char* name, const QString& text, QRect 
   QFont font(QStringLiteral("Sans Serif"));
   font.setStyleHint(QFont::SansSerif);
   // The height is the character cell's, as the window was designed: take the
-  // largest face whose line height still fits it, so the texts fit their
-  // labels as they did there.
+  // largest face whose line height still fits it and whose text still fits
+  // the label's width, so the texts fit their labels as they did there.
   int pixels = fontHeight;
+  const auto tooLarge = [&] {
+    const QFontMetrics metrics(font);
+    return metrics.height() > fontHeight || metrics.horizontalAdvance(text) > place.width();
+  };
   do {
     font.setPixelSize(pixels);
-  } while (QFontMetrics(font).height() > fontHeight && --pixels > 6);
+  } while (tooLarge() && --pixels > 6);
   label->setFont(font);
   QPalette palette = label->palette();
   palette.setColor(QPalette::WindowText, Qt::black);

@@ -106,6 +106,7 @@ class Form1MenuTest : public QObject {
       const int lineHeight = QFontMetrics(label->font()).height();
       QVERIFY(lineHeight <= part.fontHeight);
       QVERIFY(lineHeight > part.fontHeight - 4);
+      QVERIFY(QFontMetrics(label->font()).horizontalAdvance(label->text()) <= part.place.width());
       QCOMPARE(label->palette().color(QPalette::WindowText), QColor(Qt::black));
     }
   }
