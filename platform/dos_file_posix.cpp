@@ -61,6 +61,8 @@ int DosFile::open(std::string_view dosPath, FileMode mode) {
   if (isOpen()) (void)close();
   m_dosPath = std::string(dosPath);
   m_position = 0;
+  // A NUL would silently cut the host path short and open another file.
+  if (dosPath.find('\0') != std::string_view::npos) return DosCode::kPathNotFound;
   const std::filesystem::path path = hostPath(dosPath);
   int flags = O_CLOEXEC;
   switch (mode) {

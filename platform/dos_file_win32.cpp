@@ -57,6 +57,8 @@ int DosFile::open(std::string_view dosPath, FileMode mode) {
   if (isOpen()) (void)close();
   m_dosPath = std::string(dosPath);
   m_position = 0;
+  // A NUL would silently cut the host path short and open another file.
+  if (dosPath.find('\0') != std::string_view::npos) return DosCode::kPathNotFound;
   const std::wstring path = hostPath(dosPath).wstring();
   DWORD access = GENERIC_READ;
   DWORD disposition = OPEN_EXISTING;

@@ -68,17 +68,30 @@ fs::path hostPath(std::string_view dosPath) {
     base = driveRoot('C');
   }
 
+  // "." and ".." are folded here, as DOS does: ".." at the root of a drive
+  // stays at the root, so no path from a file (P6, P7) can leave the drive.
   std::vector<std::string> components;
   std::string current;
+  auto push = [&components, absolute = !base.empty()](std::string component) {
+    if (component.empty() || component == ".") return;
+    if (component == "..") {
+      if (!components.empty() && components.back() != "..") {
+        components.pop_back();
+        return;
+      }
+      if (absolute) return;
+    }
+    components.push_back(std::move(component));
+  };
   for (char c : rest) {
     if (c == '\\' || c == '/') {
-      if (!current.empty()) components.push_back(std::move(current));
+      push(std::move(current));
       current.clear();
     } else {
       current += c;
     }
   }
-  if (!current.empty()) components.push_back(std::move(current));
+  push(std::move(current));
 
   fs::path out = base;
   for (const std::string& component : components) {

@@ -23,6 +23,9 @@ TEST_F(DosFileTest, OpenFailuresGiveDosCodes) {
   EXPECT_EQ(f.open("C:\\MISSING\\NONE.DAT", FileMode::ReadWrite), DosCode::kPathNotFound);
   EXPECT_EQ(f.open("C:\\MISSING\\NONE.DAT", FileMode::CreateReadWrite), DosCode::kPathNotFound);
   EXPECT_EQ(f.open("C:\\DATA", FileMode::ReadOnly), DosCode::kAccessDenied);
+  // A NUL inside a path (a damaged parameter file) opens nothing.
+  EXPECT_EQ(f.open(std::string_view("C:\\X\0Y", 5), FileMode::CreateReadWrite), DosCode::kPathNotFound);
+  EXPECT_FALSE(drive.exists("C:\\X"));
   EXPECT_FALSE(f.isOpen());
   EXPECT_EQ(f.close(), DosCode::kFileNotOpen);
   char b[4];

@@ -36,6 +36,13 @@ TEST_F(DriveMapTest, ExactSpellingWinsOverACaseVariant) {
   EXPECT_EQ(hostPath("C:\\TEMP"), drive.root() / "TEMP");
 }
 
+TEST_F(DriveMapTest, DotsFoldAndNeverLeaveTheDrive) {
+  EXPECT_EQ(hostPath("C:\\..\\..\\ETC\\X"), drive.root() / "ETC" / "X");
+  EXPECT_EQ(hostPath("C:\\DOVODO\\.\\DATA\\..\\P"), drive.root() / "DOVODO" / "P");
+  EXPECT_EQ(hostPath("\\..\\TEMP"), drive.root() / "TEMP");
+  EXPECT_EQ(hostPath("..\\X"), fs::path("..") / "X");  // relative: the host's own ".."
+}
+
 TEST_F(DriveMapTest, Windows1250NamesBecomeUtf8) {
   EXPECT_EQ(hostPath("C:\\\x9A\x9E.TXT"), drive.root() / "šž.TXT");
 }
