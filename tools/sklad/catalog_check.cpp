@@ -8,7 +8,7 @@
 #include "platform/dos_file.h"
 #include "tools/sklad/catalog_files.h"
 #include "tools/sklad/field_text.h"
-#include "tools/sklad/index_inspector.h"
+#include "tools/sklad/index_walk.h"
 #include "tools/sklad/record_reader.h"
 
 namespace vortena::sklad {

@@ -3,7 +3,7 @@
 #include <vector>
 
 #include "platform/dos_error.h"
-#include "tools/sklad/index_inspector.h"
+#include "tools/sklad/index_walk.h"
 #include "tools/sklad/record_reader.h"
 
 namespace vortena::sklad {

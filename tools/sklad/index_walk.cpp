@@ -1,4 +1,4 @@
-#include "tools/sklad/index_inspector.h"
+#include "tools/sklad/index_walk.h"
 
 #include <cstdio>
 #include <optional>
